@@ -1,0 +1,6 @@
+#pragma once
+// The main window's event handlers, bound by its form.
+
+void onMainWindowCreated();
+void onMainWindowResized();
+void extractUrlEntries();

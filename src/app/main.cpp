@@ -1,0 +1,8 @@
+#include "app/start_program.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    return startProgram();
+}

@@ -1,0 +1,3 @@
+#include "app/main_window.h"
+
+MainWindowType MainWindow;
