@@ -49,8 +49,8 @@ platform::WindowForm mainWindowForm()
     platform::WindowForm form;
     form.className = "VarnelleMainWindow";
     form.caption = mainWindowCaption;
-    form.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME |
-                 WS_CLIPCHILDREN;
+    form.style =
+        WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
     form.place = platform::WindowPlace::CentredOnScreen;
     form.width = 1400;
     form.height = 942;
@@ -62,6 +62,7 @@ platform::WindowForm mainWindowForm()
     form.controls.push_back(label(w.标签3, 88, 8, 416, 24, ""));
 
     form.controls.push_back(checkBox(w.选择框1, 752, 8, 120, "内置IE浏览器"));
+    form.controls.back().checked = true;
     form.controls.push_back(checkBox(w.选择框2, 933, 8, 120, "窗口置顶"));
     form.controls.push_back(checkBox(w.选择框3, 1076, 8, 64, "每隔："));
 

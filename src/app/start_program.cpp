@@ -15,8 +15,8 @@ void fixProgramDirectory()
     const std::string directory = urllist::programDirectory();
     // A drive root ("C:") must become "C:\", or it would name the drive's
     // current directory instead.
-    const std::string current = directory.size() == 2 && directory[1] == ':' ? directory + "\\"
-                                                                            : directory;
+    const std::string current =
+        directory.size() == 2 && directory[1] == ':' ? directory + "\\" : directory;
     SetCurrentDirectoryA(current.c_str());
     MainWindow.urlListFile = urllist::UrlListFile(directory);
 }

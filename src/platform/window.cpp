@@ -176,19 +176,19 @@ bool Window::createWindow(const WindowForm& form)
     dragByBackground_ = form.dragByBackground;
     focusBeforeDeactivation_ = nullptr;
     HWND created = CreateWindowExA(form.exStyle, form.className.c_str(), form.caption.c_str(),
-                                   form.style & ~WS_VISIBLE, x, y, form.width, form.height,
-                                   nullptr, nullptr, GetModuleHandleA(nullptr), this);
+                                   form.style & ~WS_VISIBLE, x, y, form.width, form.height, nullptr,
+                                   nullptr, GetModuleHandleA(nullptr), this);
     if (!created) {
         return false;
     }
     if (!form.iconResource.empty()) {
         HINSTANCE instance = GetModuleHandleA(nullptr);
-        bigIcon_.reset(static_cast<HICON>(
-            LoadImageA(instance, form.iconResource.c_str(), IMAGE_ICON,
-                       GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
-        smallIcon_.reset(static_cast<HICON>(
-            LoadImageA(instance, form.iconResource.c_str(), IMAGE_ICON,
-                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+        bigIcon_.reset(static_cast<HICON>(LoadImageA(instance, form.iconResource.c_str(),
+                                                     IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                     GetSystemMetrics(SM_CYICON), 0)));
+        smallIcon_.reset(static_cast<HICON>(LoadImageA(instance, form.iconResource.c_str(),
+                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                       GetSystemMetrics(SM_CYSMICON), 0)));
         if (bigIcon_) {
             SendMessageA(created, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
         }
@@ -223,7 +223,8 @@ void Window::createControls(const WindowForm& form)
             if (webView->view().create(hwnd(), controlId, control.x, control.y, control.width,
                                        control.height)) {
                 created = webView->view().hwnd();
-                SetWindowLongPtrA(created, GWL_STYLE, GetWindowLongPtrA(created, GWL_STYLE) | style);
+                SetWindowLongPtrA(created, GWL_STYLE,
+                                  GetWindowLongPtrA(created, GWL_STYLE) | style);
                 webView->view().setLoadedHandler([webView] { raise(webView->onLoaded); });
             }
         } else {
@@ -232,15 +233,30 @@ void Window::createControls(const WindowForm& form)
                 INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS};
                 InitCommonControlsEx(&init);
             }
-            created = CreateWindowExA(control.exStyle, kindClass.className, control.text.c_str(),
-                                      style | kindClass.style, control.x, control.y, control.width,
-                                      control.height, hwnd(),
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                                      instance, nullptr);
+            created = CreateWindowExA(
+                control.exStyle, kindClass.className, control.text.c_str(), style | kindClass.style,
+                control.x, control.y, control.width, control.height, hwnd(),
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, nullptr);
         }
         control.control->attach(created, controlId);
         if (!created) {
             continue;
+        }
+        // Some controls size themselves on creation (the arrows take the
+        // scroll bar's width); the form's size holds.
+        RECT actual{};
+        GetWindowRect(created, &actual);
+        if (actual.right - actual.left != control.width ||
+            actual.bottom - actual.top != control.height) {
+            SetWindowPos(created, nullptr, 0, 0, control.width, control.height,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (control.checked) {
+            SendMessageA(created, BM_SETCHECK, BST_CHECKED, 0);
+        }
+        if (control.kind == ControlKind::EditBox) {
+            // No limit beyond the system's on what the user may type.
+            SendMessageA(created, EM_SETLIMITTEXT, 0, 0);
         }
 
         HFONT font = nullptr;
@@ -256,7 +272,8 @@ void Window::createControls(const WindowForm& form)
             SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         }
         if (control.kind == ControlKind::ListBox) {
-            SendMessageA(created, LB_SETITEMHEIGHT, 0, MAKELPARAM(fontHeight(created, font) + 2, 0));
+            SendMessageA(created, LB_SETITEMHEIGHT, 0,
+                         MAKELPARAM(fontHeight(created, font) + 2, 0));
         }
         if (control.kind == ControlKind::UpDown) {
             SendMessageA(created, UDM_SETRANGE32, static_cast<WPARAM>(control.rangeMin),

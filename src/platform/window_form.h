@@ -32,6 +32,7 @@ struct ControlForm {
     bool visible = true;
     bool enabled = true;
     bool tabStop = false;
+    bool checked = false; // check boxes
     ControlFont font = ControlFont::DefaultGui;
     // Up/down arrows: the edit box they sit beside, and their range.
     Control* buddy = nullptr;

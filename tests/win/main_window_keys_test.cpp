@@ -1,0 +1,148 @@
+// Real keyboard input to the main window: the key events of the entry list
+// and the keys the window leaves alone.
+#include "app/main_window.h"
+#include "app/start_program.h"
+#include "support/pump.h"
+
+#include <gtest/gtest.h>
+#include <ole2.h>
+#include <windows.h>
+
+#include <utility>
+#include <vector>
+
+using testsupport::pumpMessagesFor;
+
+namespace {
+
+std::vector<std::pair<int, int>> releasedKeys;
+
+void recordKeyRelease(int keyCode, int modifiers)
+{
+    releasedKeys.emplace_back(keyCode, modifiers);
+}
+
+INPUT key(WORD virtualKey, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+// Presses and releases the key, with the modifiers held around it.
+void typeKey(WORD virtualKey, std::vector<WORD> modifiers = {})
+{
+    std::vector<INPUT> inputs;
+    for (WORD modifier : modifiers) {
+        inputs.push_back(key(modifier, false));
+    }
+    inputs.push_back(key(virtualKey, false));
+    inputs.push_back(key(virtualKey, true));
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
+        inputs.push_back(key(*it, true));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    pumpMessagesFor(150);
+}
+
+class MainWindowKeysTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        OleInitialize(nullptr);
+        app::fixProgramDirectory();
+        DeleteFileA(MainWindow.urlListFile.path().c_str());
+        ASSERT_TRUE(app::loadMainWindow());
+        MainWindow.列表框1.onKeyReleased = recordKeyRelease;
+        MainWindow.编辑框1.setText("http://a.example/\r\nhttp://b.example/\r\nhttp://c.example/");
+        MainWindow.编辑框1.setFocus();
+        MainWindow.列表框1.setFocus();
+        SetForegroundWindow(MainWindow.hwnd());
+        pumpMessagesFor(300);
+    }
+
+    static void TearDownTestSuite()
+    {
+        DestroyWindow(MainWindow.hwnd());
+        pumpMessagesFor(20);
+    }
+
+    void SetUp() override
+    {
+        SetForegroundWindow(MainWindow.hwnd());
+        MainWindow.列表框1.setFocus();
+        pumpMessagesFor(50);
+        releasedKeys.clear();
+    }
+};
+
+TEST_F(MainWindowKeysTest, ReleasesInTheListRaiseTheKeyEventWithCodeAndModifiers)
+{
+    ASSERT_EQ(GetForegroundWindow(), MainWindow.hwnd());
+    struct Case {
+        WORD key;
+        std::vector<WORD> modifiers;
+        int code;
+        int modifierState;
+    };
+    const Case cases[] = {
+        {VK_DOWN, {}, 40, 0},
+        {VK_UP, {VK_CONTROL}, 38, 1},
+        {VK_DOWN, {VK_SHIFT}, 40, 2},
+        {VK_DOWN, {VK_MENU}, 40, 4}, // WM_SYSKEYUP
+        {VK_UP, {VK_CONTROL, VK_SHIFT}, 38, 3},
+        {VK_NUMPAD7, {}, '7', 0},
+        {VK_SUBTRACT, {}, 189, 0},
+        {VK_DECIMAL, {}, 190, 0},
+        {VK_DIVIDE, {}, 191, 0},
+        {'A', {}, 'A', 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "key " << c.key);
+        releasedKeys.clear();
+        MainWindow.列表框1.setFocus();
+        typeKey(c.key, c.modifiers);
+        // The modifiers' own releases come too; the key's release is the one that matters.
+        ASSERT_FALSE(releasedKeys.empty());
+        EXPECT_EQ(releasedKeys.front(), std::make_pair(c.code, c.modifierState));
+    }
+}
+
+TEST_F(MainWindowKeysTest, ArrowsStillReachTheList)
+{
+    MainWindow.列表框1.select(0);
+    typeKey(VK_DOWN);
+    EXPECT_EQ(MainWindow.列表框1.selection(), 1);
+    typeKey(VK_UP);
+    EXPECT_EQ(MainWindow.列表框1.selection(), 0);
+}
+
+TEST_F(MainWindowKeysTest, EscEnterAndF1LeaveTheWindowAlone)
+{
+    HWND list = MainWindow.列表框1.hwnd();
+    typeKey(VK_ESCAPE);
+    EXPECT_TRUE(IsWindow(MainWindow.hwnd()));
+    EXPECT_TRUE(IsWindowVisible(MainWindow.hwnd()));
+    typeKey(VK_RETURN);
+    EXPECT_EQ(GetFocus(), list);
+    typeKey(VK_F1);
+    EXPECT_EQ(GetForegroundWindow(), MainWindow.hwnd());
+    EXPECT_EQ(GetFocus(), list);
+}
+
+TEST_F(MainWindowKeysTest, TabMovesAmongTheTabStops)
+{
+    // Forward from the list wraps to the first check box, back returns.
+    typeKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), MainWindow.选择框1.hwnd());
+    typeKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), MainWindow.选择框2.hwnd());
+    typeKey(VK_TAB, {VK_SHIFT});
+    EXPECT_EQ(GetFocus(), MainWindow.选择框1.hwnd());
+    typeKey(VK_TAB, {VK_SHIFT});
+    EXPECT_EQ(GetFocus(), MainWindow.列表框1.hwnd());
+}
+
+} // namespace
