@@ -346,6 +346,38 @@ TEST_F(MainWindowTest, LeavingTheListTextRebuildsTheListAndTheFile)
     EXPECT_EQ(testsupport::readFileBytes(listFile()), edited);
 }
 
+TEST_F(MainWindowTest, ResizingLaysOutTheWebViewAndTheList)
+{
+    startWith(std::nullopt);
+    struct Case {
+        int width;
+        int height;
+        int webViewWidth;
+        int webViewHeight;
+        int listHeight;
+    };
+    const Case cases[] = {
+        {1000, 700, 481, 614, 358},
+        {519, 342, 0, 256, 0},
+        {300, 80, 0, 0, 0}, // never negative
+        {1400, 942, 881, 856, 600},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
+        SetWindowPos(MainWindow.hwnd(), nullptr, 0, 0, c.width, c.height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pumpMessagesFor(20);
+        ASSERT_EQ(MainWindow.width(), c.width);
+        ASSERT_EQ(MainWindow.height(), c.height);
+        EXPECT_EQ(MainWindow.超文本浏览框1.width(), c.webViewWidth);
+        EXPECT_EQ(MainWindow.超文本浏览框1.height(), c.webViewHeight);
+        EXPECT_EQ(MainWindow.列表框1.height(), c.listHeight);
+        EXPECT_EQ(MainWindow.列表框1.width(), 500);
+        EXPECT_EQ(MainWindow.编辑框1.width(), 500);
+        EXPECT_EQ(MainWindow.编辑框1.height(), 256);
+    }
+}
+
 TEST_F(MainWindowTest, PressesOnTheBackgroundAndOnLabelsMoveTheWindow)
 {
     startWith(std::nullopt);

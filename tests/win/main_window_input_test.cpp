@@ -1,5 +1,5 @@
-// Real keyboard input to the main window: the key events of the entry list
-// and the keys the window leaves alone.
+// Real keyboard and mouse input to the main window: the key events of the
+// entry list, clicks and double-clicks, and the keys the window leaves alone.
 #include "app/main_window.h"
 #include "app/start_program.h"
 #include "support/pump.h"
@@ -16,10 +16,54 @@ using testsupport::pumpMessagesFor;
 namespace {
 
 std::vector<std::pair<int, int>> releasedKeys;
+std::vector<int> events;
 
 void recordKeyRelease(int keyCode, int modifiers)
 {
     releasedKeys.emplace_back(keyCode, modifiers);
+}
+
+// The selection a double-click leaves when its event is raised.
+void recordDoubleClick()
+{
+    events.push_back(MainWindow.列表框1.selection());
+}
+
+// A click's event sees the state the click has already toggled.
+void recordClick()
+{
+    events.push_back(MainWindow.选择框2.checked());
+}
+
+void mouseTo(POINT screen)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+void clickAt(POINT screen, int times)
+{
+    mouseTo(screen);
+    for (int i = 0; i < times; ++i) {
+        INPUT inputs[2] = {};
+        inputs[0].type = INPUT_MOUSE;
+        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        inputs[1].type = INPUT_MOUSE;
+        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, inputs, sizeof(INPUT));
+    }
+    testsupport::pumpMessagesFor(200);
+}
+
+POINT centreOf(HWND hwnd, RECT rect)
+{
+    POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(hwnd, &centre);
+    return centre;
 }
 
 INPUT key(WORD virtualKey, bool up)
@@ -47,7 +91,7 @@ void typeKey(WORD virtualKey, std::vector<WORD> modifiers = {})
     pumpMessagesFor(150);
 }
 
-class MainWindowKeysTest : public ::testing::Test {
+class MainWindowInputTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
@@ -56,6 +100,8 @@ protected:
         DeleteFileA(MainWindow.urlListFile.path().c_str());
         ASSERT_TRUE(app::loadMainWindow());
         MainWindow.列表框1.onKeyReleased = recordKeyRelease;
+        MainWindow.列表框1.onDoubleClicked = recordDoubleClick;
+        MainWindow.选择框2.onClicked = recordClick;
         MainWindow.编辑框1.setText("http://a.example/\r\nhttp://b.example/\r\nhttp://c.example/");
         MainWindow.编辑框1.setFocus();
         MainWindow.列表框1.setFocus();
@@ -75,10 +121,11 @@ protected:
         MainWindow.列表框1.setFocus();
         pumpMessagesFor(50);
         releasedKeys.clear();
+        events.clear();
     }
 };
 
-TEST_F(MainWindowKeysTest, ReleasesInTheListRaiseTheKeyEventWithCodeAndModifiers)
+TEST_F(MainWindowInputTest, ReleasesInTheListRaiseTheKeyEventWithCodeAndModifiers)
 {
     ASSERT_EQ(GetForegroundWindow(), MainWindow.hwnd());
     struct Case {
@@ -110,7 +157,36 @@ TEST_F(MainWindowKeysTest, ReleasesInTheListRaiseTheKeyEventWithCodeAndModifiers
     }
 }
 
-TEST_F(MainWindowKeysTest, ArrowsStillReachTheList)
+TEST_F(MainWindowInputTest, DoubleClickOnAnEntryRaisesTheListEventWithThatEntrySelected)
+{
+    HWND list = MainWindow.列表框1.hwnd();
+    RECT item{};
+    ASSERT_NE(SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item)), LB_ERR);
+    clickAt(centreOf(list, item), 2);
+    EXPECT_EQ(events, std::vector<int>{2});
+    // A single click selects without the event.
+    events.clear();
+    SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    Sleep(GetDoubleClickTime() + 50);
+    clickAt(centreOf(list, item), 1);
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(MainWindow.列表框1.selection(), 0);
+}
+
+TEST_F(MainWindowInputTest, ClicksOnACheckBoxRaiseItsEventAfterTheToggle)
+{
+    HWND box = MainWindow.选择框2.hwnd();
+    RECT client{};
+    GetClientRect(box, &client);
+    clickAt(centreOf(box, client), 1);
+    EXPECT_EQ(events, std::vector<int>{1});
+    // Space on the focused box toggles it the same way.
+    typeKey(VK_SPACE);
+    EXPECT_EQ(events, (std::vector<int>{1, 0}));
+    EXPECT_EQ(MainWindow.选择框2.checked(), 0);
+}
+
+TEST_F(MainWindowInputTest, ArrowsStillReachTheList)
 {
     MainWindow.列表框1.select(0);
     typeKey(VK_DOWN);
@@ -119,7 +195,7 @@ TEST_F(MainWindowKeysTest, ArrowsStillReachTheList)
     EXPECT_EQ(MainWindow.列表框1.selection(), 0);
 }
 
-TEST_F(MainWindowKeysTest, EscEnterAndF1LeaveTheWindowAlone)
+TEST_F(MainWindowInputTest, EscEnterAndF1LeaveTheWindowAlone)
 {
     HWND list = MainWindow.列表框1.hwnd();
     typeKey(VK_ESCAPE);
@@ -132,7 +208,7 @@ TEST_F(MainWindowKeysTest, EscEnterAndF1LeaveTheWindowAlone)
     EXPECT_EQ(GetFocus(), list);
 }
 
-TEST_F(MainWindowKeysTest, TabMovesAmongTheTabStops)
+TEST_F(MainWindowInputTest, TabMovesAmongTheTabStops)
 {
     // Forward from the list wraps to the first check box, back returns.
     typeKey(VK_TAB);
