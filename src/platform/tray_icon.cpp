@@ -79,6 +79,15 @@ void TrayIcon::install(HWND window, std::string_view iconFile, std::string_view 
     // The shell has taken its copy of the new icon; the previous one goes.
     window_ = window;
     icon_ = std::move(icon);
+    tip_ = std::string(tip);
+}
+
+void TrayIcon::restore()
+{
+    if (icon_) {
+        NOTIFYICONDATAA record = trayIconRecord(window_, icon_.get(), tip_);
+        Shell_NotifyIconA(NIM_ADD, &record);
+    }
 }
 
 void TrayIcon::remove()

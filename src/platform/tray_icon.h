@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "platform/unique_handle.h"
@@ -46,12 +47,17 @@ public:
     // Takes the icon out of the notification area and destroys it.
     void remove();
 
+    // Adds the icon again after the notification area was recreated (the
+    // shell restarted and broadcast "TaskbarCreated"); nothing without one.
+    void restore();
+
     bool installed() const { return static_cast<bool>(icon_); }
     HICON icon() const { return icon_.get(); }
 
 private:
     HWND window_ = nullptr;
     UniqueIcon icon_;
+    std::string tip_;
 };
 
 } // namespace platform

@@ -175,6 +175,7 @@ bool Window::createWindow(const WindowForm& form)
     placeMode_ = 0;
     dragByBackground_ = form.dragByBackground;
     focusBeforeDeactivation_ = nullptr;
+    taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
     HWND created = CreateWindowExA(form.exStyle, form.className.c_str(), form.caption.c_str(),
                                    form.style & ~WS_VISIBLE, x, y, form.width, form.height, nullptr,
                                    nullptr, GetModuleHandleA(nullptr), this);
@@ -492,6 +493,10 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onFinalDestroy();
         return DefWindowProcA(self, message, wParam, lParam);
     default:
+        if (message == taskbarCreatedMessage_ && message != 0) {
+            trayIcon_.restore();
+            return 0;
+        }
         break;
     }
     return DefWindowProcA(self, message, wParam, lParam);

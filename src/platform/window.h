@@ -95,6 +95,7 @@ private:
     bool eventsRaised_ = false; // size and move events only after loading
     bool dragByBackground_ = false;
     int placeMode_ = 0;
+    UINT taskbarCreatedMessage_ = 0;
 };
 
 } // namespace platform

@@ -378,6 +378,26 @@ TEST_F(MainWindowTest, ResizingLaysOutTheWebViewAndTheList)
     }
 }
 
+// Whether the shell holds the window's icon: modifying an absent icon fails.
+bool shellHasTrayIcon()
+{
+    NOTIFYICONDATAA record =
+        platform::trayIconRecord(MainWindow.hwnd(), MainWindow.trayIcon().icon(), "Varnelle");
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+TEST_F(MainWindowTest, TrayIconComesBackWhenTheNotificationAreaIsRecreated)
+{
+    startWith(std::nullopt);
+    ASSERT_TRUE(shellHasTrayIcon());
+    // The shell restarts: its icons are gone and it tells every window.
+    NOTIFYICONDATAA record = platform::trayIconRecord(MainWindow.hwnd(), nullptr, "");
+    Shell_NotifyIconA(NIM_DELETE, &record);
+    ASSERT_FALSE(shellHasTrayIcon());
+    SendMessageA(MainWindow.hwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(shellHasTrayIcon());
+}
+
 TEST_F(MainWindowTest, PressesOnTheBackgroundAndOnLabelsMoveTheWindow)
 {
     startWith(std::nullopt);
