@@ -25,6 +25,23 @@ void BM_ExtractUrls(benchmark::State& state)
 }
 BENCHMARK(BM_ExtractUrls)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
+// Finding the entries without copying them out: the scan alone.
+void BM_ForEachUrlEntry(benchmark::State& state)
+{
+    const std::string& text = bench::listTextOfMegabytes(state.range(0));
+    std::size_t entries = 0;
+    for (auto _ : state) {
+        entries = 0;
+        urllist::forEachUrlEntry(text, [&entries](std::string_view entry) {
+            benchmark::DoNotOptimize(entry.data());
+            ++entries;
+        });
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.counters["urls"] = static_cast<double>(entries);
+}
+BENCHMARK(BM_ForEachUrlEntry)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
 // The extraction done step by step (every line split, every taken line split
 // again), for comparison.
 void BM_ExtractUrlsStepByStep(benchmark::State& state)

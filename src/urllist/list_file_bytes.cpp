@@ -16,9 +16,10 @@ std::string_view beforeFirstZero(std::string_view bytes)
 
 } // namespace
 
-std::string listTextFromFileBytes(std::string_view fileBytes)
+std::string listTextFromFileBytes(std::string fileBytes)
 {
-    return std::string(beforeFirstZero(fileBytes));
+    fileBytes.resize(beforeFirstZero(fileBytes).size());
+    return fileBytes;
 }
 
 std::string_view fileBytesFromListText(std::string_view listText)

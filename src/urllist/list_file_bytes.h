@@ -8,8 +8,8 @@
 namespace urllist {
 
 // The text ends before the first zero byte of the file; bytes after it are
-// not part of the text.
-std::string listTextFromFileBytes(std::string_view fileBytes);
+// not part of the text. Cuts the bytes in place: the load moves its buffer in.
+std::string listTextFromFileBytes(std::string fileBytes);
 
 // The bytes before the text's terminating zero (the first zero byte it holds,
 // if any); the empty text gives no bytes.

@@ -55,9 +55,9 @@ LineScan scanLine(const char* text, std::size_t position, std::size_t end, bool 
 
 } // namespace
 
-UrlExtraction extractUrls(std::string_view listText)
+void forEachUrlEntry(std::string_view listText,
+                     const std::function<void(std::string_view entry)>& visit)
 {
-    UrlExtraction result;
     const char* text = listText.data();
     const std::size_t end = listText.size();
     std::size_t lineStart = 0;
@@ -67,10 +67,17 @@ UrlExtraction extractUrls(std::string_view listText)
             scanLine(text, taken ? lineStart + kScheme.size() : lineStart, end, taken);
         // A line of "http://" alone has no second piece and so no entry.
         if (taken && line.lineEnd > lineStart + kScheme.size()) {
-            result.entries.emplace_back(text + lineStart, line.entryEnd - lineStart);
+            visit(listText.substr(lineStart, line.entryEnd - lineStart));
         }
         lineStart = line.lineEnd + 2;
     }
+}
+
+UrlExtraction extractUrls(std::string_view listText)
+{
+    UrlExtraction result;
+    forEachUrlEntry(listText,
+                    [&result](std::string_view entry) { result.entries.emplace_back(entry); });
     result.urlCount = static_cast<std::int32_t>(result.entries.size());
     result.countCaption = countCaption(result.urlCount);
     return result;

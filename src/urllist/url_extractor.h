@@ -2,6 +2,7 @@
 // The list text's entries: one per line that begins with "http://".
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +19,16 @@ struct UrlExtraction {
     std::string countCaption;
 };
 
-// Lines are separated by CR LF (a bare CR or LF is no break) and found by
-// splitText's double-byte rule. A line is taken when its first seven bytes are
-// "http://"; its entry runs from its start up to the next "http://" in the
-// line, or to the line's end.
+// Calls `visit` with every entry of the list text, in line order, as a view
+// into the text: no entry is copied. Lines are separated by CR LF (a bare CR
+// or LF is no break) and found by splitText's double-byte rule. A line is
+// taken when its first seven bytes are "http://"; its entry runs from its
+// start up to the next "http://" in the line, or to the line's end. A line of
+// "http://" alone gives no entry.
+void forEachUrlEntry(std::string_view listText,
+                     const std::function<void(std::string_view entry)>& visit);
+
+// The entries copied out, their count and the count caption.
 UrlExtraction extractUrls(std::string_view listText);
 
 // "总共有：N个网址。"

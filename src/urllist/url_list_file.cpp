@@ -114,8 +114,7 @@ std::string UrlListFile::loadUrlListText()
             return {};
         }
         file.reset();
-        bytes.resize(fileBytesFromListText(bytes).size());
-        return bytes;
+        return listTextFromFileBytes(std::move(bytes));
     } catch (const std::bad_alloc&) {
         saveRefused_ = true;
         return {};

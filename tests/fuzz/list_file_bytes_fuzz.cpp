@@ -19,14 +19,15 @@ void check(bool condition)
 
 void checkFileBytes(std::string_view fileBytes)
 {
-    const std::string text = urllist::listTextFromFileBytes(fileBytes);
+    const std::string text = urllist::listTextFromFileBytes(std::string(fileBytes));
     // The text is the file's bytes up to, not including, the first zero byte.
     check(text.find('\0') == std::string::npos);
     check(fileBytes.substr(0, text.size()) == text);
     check(text.size() == fileBytes.size() || fileBytes[text.size()] == '\0');
     // Saved again, the text gives the same bytes back.
     check(urllist::fileBytesFromListText(text) == text);
-    check(urllist::listTextFromFileBytes(urllist::fileBytesFromListText(fileBytes)) == text);
+    check(urllist::listTextFromFileBytes(std::string(urllist::fileBytesFromListText(fileBytes))) ==
+          text);
 }
 
 void checkProgramDirectory(std::string_view modulePath)

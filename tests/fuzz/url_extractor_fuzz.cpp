@@ -31,5 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(entry.compare(0, 7, "http://") == 0);
         check(listText.find(entry) != std::string_view::npos);
     }
+    // The visited entries are the same, as views into the text itself.
+    std::size_t visited = 0;
+    urllist::forEachUrlEntry(listText, [&](std::string_view entry) {
+        check(visited < extraction.entries.size() && entry == extraction.entries[visited]);
+        check(entry.data() >= listText.data() &&
+              entry.data() + entry.size() <= listText.data() + listText.size());
+        ++visited;
+    });
+    check(visited == extraction.entries.size());
     return 0;
 }

@@ -32,6 +32,18 @@ TEST_P(UrlExtractorTest, GivesTheEntriesAndTheirCount)
     EXPECT_EQ(extraction.countCaption, urllist::countCaption(extraction.urlCount));
 }
 
+TEST_P(UrlExtractorTest, VisitsTheSameEntriesAsViewsIntoTheText)
+{
+    const std::string& text = GetParam().listText;
+    Entries visited;
+    urllist::forEachUrlEntry(text, [&](std::string_view entry) {
+        EXPECT_TRUE(entry.data() >= text.data() &&
+                    entry.data() + entry.size() <= text.data() + text.size());
+        visited.emplace_back(entry);
+    });
+    EXPECT_EQ(visited, GetParam().entries);
+}
+
 std::string caseName(const testing::TestParamInfo<ExtractionCase>& info)
 {
     return info.param.name;

@@ -16,7 +16,7 @@ work="$(dirname "$exe")/linux-side"
 mounted=""
 cleanup() {
     if [ -n "$mounted" ]; then
-        umount "$mounted" 2>/dev/null || true
+        umount "$mounted" 2>/dev/null || umount -l "$mounted" 2>/dev/null || true
     fi
     rm -rf "$work"
 }

@@ -168,15 +168,19 @@ protected:
                 c = '-';
             }
         }
-        const std::string work = programFolder() + "\\work";
-        CreateDirectoryA(work.c_str(), nullptr);
-        folder_ = work + "\\" + name;
+        work_ = programFolder() + "\\work";
+        CreateDirectoryA(work_.c_str(), nullptr);
+        folder_ = work_ + "\\" + name;
         removeFolder(folder_);
         ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr)) << folder_;
         listPath_ = folder_ + "\\" + kListFileName;
     }
 
-    void TearDown() override { removeFolder(folder_); }
+    void TearDown() override
+    {
+        removeFolder(folder_);
+        RemoveDirectoryA(work_.c_str()); // once the last test's folder is gone
+    }
 
     // Only the list file, no temporary file left behind.
     void expectOnlyTheListFile() const
@@ -184,6 +188,7 @@ protected:
         EXPECT_EQ(folderContents(folder_), std::vector<std::string>{kListFileName});
     }
 
+    std::string work_;
     std::string folder_;
     std::string listPath_;
 };
