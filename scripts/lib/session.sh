@@ -35,10 +35,18 @@ varnelle_start_wine() {
     export WINEARCH=win64
     export LC_ALL=zh_CN.UTF-8
     mkdir -p "$WINEPREFIX"
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        # A new prefix goes on setting itself up in the background long after
+        # wineboot returns, and services started meanwhile time out (a web
+        # view's first navigation waits seconds for RPC). Let it finish under
+        # a server of its own first. No Mono or Gecko can be fetched here;
+        # without the overrides wineboot would ask for them.
+        WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
+        wineserver -w >/dev/null 2>&1 || true
+    fi
     wineserver -f -p >/dev/null 2>&1 &
     varnelle_wineserver_pid=$!
-    # No Mono or Gecko can be fetched here; without this wineboot would ask.
-    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
+    wineboot >/dev/null 2>&1 || true
 }
 
 varnelle_stop_session() {
