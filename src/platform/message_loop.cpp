@@ -69,6 +69,17 @@ void processMessage(MSG& message)
     if (!preTranslateMessage(message)) {
         return;
     }
+    // Keys aimed at a page go to the web browser first, for its own shortcuts.
+    if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
+        for (HWND hwnd = message.hwnd; hwnd; hwnd = GetParent(hwnd)) {
+            if (auto* page = dynamic_cast<WebViewControl*>(Control::fromWindow(hwnd))) {
+                if (page->view().translateAccelerator(message)) {
+                    return;
+                }
+                break;
+            }
+        }
+    }
     // Tab moves among the tab stops of our windows; Esc and Enter become
     // commands without a control, which the windows ignore.
     HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;

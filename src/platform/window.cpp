@@ -221,12 +221,13 @@ void Window::createControls(const WindowForm& form)
         HWND created = nullptr;
         if (control.kind == ControlKind::WebView) {
             auto* webView = static_cast<WebViewControl*>(control.control);
+            // Bound first: a page can report itself loaded inside the first navigation.
+            webView->view().setLoadedHandler([webView] { raise(webView->onLoaded); });
             if (webView->view().create(hwnd(), controlId, control.x, control.y, control.width,
                                        control.height)) {
                 created = webView->view().hwnd();
                 SetWindowLongPtrA(created, GWL_STYLE,
                                   GetWindowLongPtrA(created, GWL_STYLE) | style);
-                webView->view().setLoadedHandler([webView] { raise(webView->onLoaded); });
             }
         } else {
             const ControlClass kindClass = controlClass(control.kind);

@@ -24,7 +24,8 @@ using platform::WebView;
 
 namespace {
 
-constexpr DWORD kPatienceMs = 20000;
+// Generous: in a prefix still setting itself up, Wine waits seconds for RPC on every navigation.
+constexpr DWORD kPatienceMs = 60000;
 
 // Runs the thread's message loop until `done` holds or the time is up; returns `done()`.
 bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatienceMs)
