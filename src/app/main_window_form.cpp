@@ -10,11 +10,12 @@ using platform::ControlKind;
 
 namespace {
 
-ControlForm label(platform::Label& control, int x, int y, int width, int height, const char* text)
+ControlForm place(platform::Control& control, ControlKind kind, int x, int y, int width, int height,
+                  const char* text = "")
 {
     ControlForm form;
     form.control = &control;
-    form.kind = ControlKind::Label;
+    form.kind = kind;
     form.x = x;
     form.y = y;
     form.width = width;
@@ -23,17 +24,11 @@ ControlForm label(platform::Label& control, int x, int y, int width, int height,
     return form;
 }
 
-ControlForm checkBox(platform::CheckBox& control, int x, int y, int width, const char* text)
+ControlForm withStyle(ControlForm form, DWORD style, DWORD exStyle, bool tabStop)
 {
-    ControlForm form;
-    form.control = &control;
-    form.kind = ControlKind::CheckBox;
-    form.x = x;
-    form.y = y;
-    form.width = width;
-    form.height = 24;
-    form.text = text;
-    form.tabStop = true;
+    form.style = style;
+    form.exStyle = exStyle;
+    form.tabStop = tabStop;
     return form;
 }
 
@@ -58,90 +53,55 @@ platform::WindowForm mainWindowForm()
     form.dragByBackground = true;
     form.iconResource = "DEFAULT_ICON";
 
-    form.controls.push_back(label(w.标签1, 8, 8, 72, 24, "网址列表："));
-    form.controls.push_back(label(w.标签3, 88, 8, 416, 24, ""));
+    const DWORD sunken = WS_EX_CLIENTEDGE;
+    auto& controls = form.controls;
+    controls.push_back(place(w.标签1, ControlKind::Label, 8, 8, 72, 24, "网址列表："));
+    controls.push_back(place(w.标签3, ControlKind::Label, 88, 8, 416, 24));
 
-    form.controls.push_back(checkBox(w.选择框1, 752, 8, 120, "内置IE浏览器"));
-    form.controls.back().checked = true;
-    form.controls.push_back(checkBox(w.选择框2, 933, 8, 120, "窗口置顶"));
-    form.controls.push_back(checkBox(w.选择框3, 1076, 8, 64, "每隔："));
+    ControlForm builtInBrowser =
+        place(w.选择框1, ControlKind::CheckBox, 752, 8, 120, 24, "内置IE浏览器");
+    builtInBrowser.tabStop = true;
+    builtInBrowser.checked = true;
+    controls.push_back(builtInBrowser);
+    controls.push_back(withStyle(
+        place(w.选择框2, ControlKind::CheckBox, 933, 8, 120, 24, "窗口置顶"), 0, 0, true));
+    controls.push_back(
+        withStyle(place(w.选择框3, ControlKind::CheckBox, 1076, 8, 64, 24, "每隔："), 0, 0, true));
 
-    ControlForm interval;
-    interval.control = &w.编辑框2;
-    interval.kind = ControlKind::EditBox;
-    interval.x = 1131;
-    interval.y = 8;
-    interval.width = 60;
-    interval.height = 24;
-    interval.text = "5";
-    interval.style = ES_CENTER | ES_AUTOHSCROLL;
-    interval.exStyle = WS_EX_CLIENTEDGE;
+    ControlForm interval = withStyle(place(w.编辑框2, ControlKind::EditBox, 1131, 8, 60, 24, "5"),
+                                     ES_CENTER | ES_AUTOHSCROLL, sunken, true);
     interval.enabled = false;
-    interval.tabStop = true;
-    form.controls.push_back(interval);
-
-    ControlForm arrows;
-    arrows.control = &w.编辑框2Arrows;
-    arrows.kind = ControlKind::UpDown;
-    arrows.x = interval.x + interval.width;
-    arrows.y = interval.y;
-    arrows.width = 18;
-    arrows.height = interval.height;
+    controls.push_back(interval);
+    // The arrows sit just right of the interval box, as high as it is.
+    ControlForm arrows = place(w.编辑框2Arrows, ControlKind::UpDown, interval.x + interval.width,
+                               interval.y, 18, interval.height);
     arrows.enabled = false;
     arrows.buddy = &w.编辑框2;
     arrows.rangeMin = 5;
     arrows.rangeMax = 120;
-    form.controls.push_back(arrows);
+    controls.push_back(arrows);
 
-    form.controls.push_back(label(w.标签2, 1212, 8, 120, 24, "秒钟自动打开网址。"));
+    controls.push_back(place(w.标签2, ControlKind::Label, 1212, 8, 120, 24, "秒钟自动打开网址。"));
 
-    ControlForm startStop;
-    startStop.control = &w.按钮1;
-    startStop.kind = ControlKind::PushButton;
-    startStop.x = 1325;
-    startStop.y = 8;
-    startStop.width = 40;
-    startStop.height = 24;
-    startStop.text = "启动";
+    ControlForm startStop =
+        withStyle(place(w.按钮1, ControlKind::PushButton, 1325, 8, 40, 24, "启动"), 0, 0, true);
     startStop.visible = false;
-    startStop.tabStop = true;
-    form.controls.push_back(startStop);
+    controls.push_back(startStop);
 
-    ControlForm listText;
-    listText.control = &w.编辑框1;
-    listText.kind = ControlKind::EditBox;
-    listText.x = 2;
-    listText.y = 40;
-    listText.width = 500;
-    listText.height = 256;
-    listText.style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
-    listText.exStyle = WS_EX_CLIENTEDGE;
-    listText.tabStop = true;
+    ControlForm listText =
+        withStyle(place(w.编辑框1, ControlKind::EditBox, 2, 40, 500, 256),
+                  ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, sunken, true);
     listText.font = ControlFont::Text14;
-    form.controls.push_back(listText);
+    controls.push_back(listText);
 
-    ControlForm page;
-    page.control = &w.超文本浏览框1;
-    page.kind = ControlKind::WebView;
-    page.x = 508;
-    page.y = 40;
-    page.width = 881;
-    page.height = 864;
-    page.tabStop = true;
-    form.controls.push_back(page);
+    controls.push_back(
+        withStyle(place(w.超文本浏览框1, ControlKind::WebView, 508, 40, 881, 864), 0, 0, true));
 
-    ControlForm entries;
-    entries.control = &w.列表框1;
-    entries.kind = ControlKind::ListBox;
-    entries.x = 2;
-    entries.y = 304;
-    entries.width = 500;
-    entries.height = 608;
-    entries.style = LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
-    entries.exStyle = WS_EX_CLIENTEDGE;
-    entries.tabStop = true;
+    ControlForm entries =
+        withStyle(place(w.列表框1, ControlKind::ListBox, 2, 304, 500, 608),
+                  LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, sunken, true);
     entries.font = ControlFont::Text14;
-    form.controls.push_back(entries);
+    controls.push_back(entries);
 
     form.timers.push_back(platform::TimerForm{&w.时钟1, 0});
     return form;
