@@ -141,10 +141,12 @@ bool Window::load(const WindowForm& form)
     if (exists()) {
         raise(onSizeChanged);
     }
-    eventsRaised_ = true;
     if (exists() && form.visible) {
         ShowWindow(hwnd(), SW_SHOW);
     }
+    // From here on the system's own size and move messages raise the events;
+    // those of the first showing come from sizes the events have just seen.
+    eventsRaised_ = true;
     if (exists()) {
         HWND focus = GetFocus();
         if (focus == hwnd()) {
