@@ -5,31 +5,13 @@
 #include "platform/ansi_to_bstr.h"
 #include "platform/web_browser_event_sink.h"
 #include "platform/web_browser_site.h"
+#include "platform/window_class.h"
 
 namespace platform {
 
 namespace {
 
 constexpr char kHostClassName[] = "VarnelleWebViewHost";
-
-// Registered by the first view; later views find it in place.
-bool registerHostClass(HINSTANCE instance, WNDPROC procedure) noexcept
-{
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, kHostClassName, &existing)) {
-        return true;
-    }
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = kHostClassName;
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
 
 VARIANT variantOfInt(LONG value) noexcept
 {
@@ -62,7 +44,8 @@ bool WebView::create(HWND parent, int id, int x, int y, int width, int height)
 {
     destroy();
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!registerHostClass(instance, &WebView::hostProcedure)) {
+    if (!registerWindowClass(kHostClassName, &WebView::hostProcedure,
+                             static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)))) {
         return false;
     }
     const HWND host =

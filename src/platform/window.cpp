@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/size_clamp.h"
 #include "platform/tray_message.h"
+#include "platform/window_class.h"
 #include "platform/window_centring.h"
 
 #include <commctrl.h>
@@ -63,26 +64,6 @@ int fontHeight(HWND hwnd, HFONT font)
     SelectObject(dc, old);
     ReleaseDC(hwnd, dc);
     return metrics.tmHeight;
-}
-
-bool registerWindowClass(const std::string& className, WNDPROC proc)
-{
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(instance, className.c_str(), &existing)) {
-        return true;
-    }
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
-    // The window paints its own background colour.
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    windowClass.lpszClassName = className.c_str();
-    return RegisterClassExA(&windowClass) != 0;
 }
 
 BOOL CALLBACK findOtherWindow(HWND hwnd, LPARAM lParam)
@@ -161,7 +142,9 @@ bool Window::load(const WindowForm& form)
 
 bool Window::createWindow(const WindowForm& form)
 {
-    if (!registerWindowClass(form.className, &Window::windowProc)) {
+    // The window paints its own background colour.
+    if (!registerWindowClass(form.className.c_str(), &Window::windowProc,
+                             static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)))) {
         return false;
     }
     int x = form.x;
