@@ -39,7 +39,9 @@ BOOL CALLBACK findBox(HWND hwnd, LPARAM lParam)
     GetWindowThreadProcessId(hwnd, &processId);
     char className[32] = {};
     GetClassNameA(hwnd, className, sizeof className);
-    if (processId == search->processId && std::strcmp(className, "#32770") == 0) {
+    // Only once the box is shown are its caption and texts all in place.
+    if (processId == search->processId && std::strcmp(className, "#32770") == 0 &&
+        IsWindowVisible(hwnd)) {
         search->box = hwnd;
         return FALSE;
     }
