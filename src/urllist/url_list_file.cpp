@@ -114,6 +114,11 @@ std::string UrlListFile::loadUrlListText()
             return {};
         }
         file.reset();
+        // The text ends at a zero byte; what follows it (most of a list saved
+        // as UTF-16, say) is not in the text and would be lost by a save.
+        if (bytes.find('\0') != std::string::npos) {
+            saveRefused_ = true;
+        }
         return listTextFromFileBytes(std::move(bytes));
     } catch (const std::bad_alloc&) {
         saveRefused_ = true;

@@ -392,6 +392,23 @@ INSTANTIATE_TEST_SUITE_P(
                     HoldCase{"ReadNoSharing", GENERIC_READ, 0}),
     [](const testing::TestParamInfo<HoldCase>& info) { return std::string(info.param.name); });
 
+// A zero byte ends the text: the bytes behind it are not loaded, and the file
+// is kept for them. A list saved as UTF-16 is the common case.
+TEST_F(UrlListFileTest, FileWithAZeroByteLoadsTheTextBeforeItAndIsNeverSavedOver)
+{
+    const std::string utf16("\xFF\xFEh\0t\0t\0p\0:\0/\0/\0a\0", 18);
+    const std::string withZero("http://a.cn\r\n\0http://b.cn", 25);
+    for (const std::string& old : {utf16, withZero}) {
+        writeWholeFile(listPath_, old);
+        urllist::UrlListFile listFile(folder_);
+        EXPECT_EQ(listFile.loadUrlListText(), old.substr(0, old.find('\0')));
+        listFile.saveUrlListText(old.substr(0, old.find('\0')));
+        listFile.saveUrlListText("http://new.cn");
+        EXPECT_EQ(readWholeFile(listPath_), old);
+        expectOnlyTheListFile();
+    }
+}
+
 // 2 GiB and more does not fit the text's 32-bit signed length.
 TEST_F(UrlListFileTest, FileTooLargeToLoadIsNeverSavedOver)
 {
