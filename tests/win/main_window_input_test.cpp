@@ -186,6 +186,28 @@ TEST_F(MainWindowInputTest, ClicksOnACheckBoxRaiseItsEventAfterTheToggle)
     EXPECT_EQ(MainWindow.选择框2.checked(), 0);
 }
 
+TEST_F(MainWindowInputTest, SwitchingAwayRebuildsTheListAndComingBackRestoresTheFocus)
+{
+    // Another window takes the activation, as another program would.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                 nullptr, nullptr, nullptr);
+    ASSERT_NE(other, nullptr);
+    MainWindow.编辑框1.setFocus();
+    MainWindow.编辑框1.setText("http://x.example/\r\nhttp://y.example/");
+    SetForegroundWindow(other);
+    pumpMessagesFor(100);
+    EXPECT_EQ(MainWindow.列表框1.count(), 2) << "leaving for another window is a lost focus";
+    EXPECT_EQ(MainWindow.列表框1.itemText(1), "http://y.example/");
+
+    SetForegroundWindow(MainWindow.hwnd());
+    pumpMessagesFor(100);
+    EXPECT_EQ(GetFocus(), MainWindow.编辑框1.hwnd());
+    DestroyWindow(other);
+
+    MainWindow.编辑框1.setText("http://a.example/\r\nhttp://b.example/\r\nhttp://c.example/");
+    MainWindow.列表框1.setFocus();
+}
+
 TEST_F(MainWindowInputTest, ArrowsStillReachTheList)
 {
     MainWindow.列表框1.select(0);
