@@ -76,7 +76,6 @@ platform::WindowForm mainWindowForm()
     ControlForm arrows = place(w.编辑框2Arrows, ControlKind::UpDown, interval.x + interval.width,
                                interval.y, 18, interval.height);
     arrows.enabled = false;
-    arrows.buddy = &w.编辑框2;
     arrows.rangeMin = 5;
     arrows.rangeMax = 120;
     controls.push_back(arrows);

@@ -34,8 +34,7 @@ struct ControlForm {
     bool tabStop = false;
     bool checked = false; // check boxes
     ControlFont font = ControlFont::DefaultGui;
-    // Up/down arrows: the edit box they sit beside, and their range.
-    Control* buddy = nullptr;
+    // Up/down arrows: their range.
     int rangeMin = 0;
     int rangeMax = 0;
 };
