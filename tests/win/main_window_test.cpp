@@ -6,6 +6,7 @@
 #include "platform/message_loop.h"
 #include "platform/tray_icon.h"
 #include "support/files.h"
+#include "support/geometry.h"
 #include "support/pump.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+using testsupport::placeInParent;
 using testsupport::pumpMessagesFor;
 
 namespace {
@@ -24,14 +26,6 @@ std::string className(HWND hwnd)
     char name[64] = {};
     GetClassNameA(hwnd, name, sizeof name);
     return name;
-}
-
-RECT placeInParent(HWND hwnd)
-{
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 std::vector<std::string> listItems()

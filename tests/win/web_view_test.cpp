@@ -18,9 +18,11 @@
 #include "platform/ansi_to_bstr.h"
 #include "platform/com_ptr.h"
 #include "platform/web_view.h"
+#include "support/geometry.h"
 
 using platform::ComPtr;
 using platform::WebView;
+using testsupport::placeInParent;
 
 namespace {
 
@@ -165,15 +167,6 @@ HWND controlWindow(IWebBrowser2* browser)
         window->GetWindow(&handle);
     }
     return handle;
-}
-
-// The control's place relative to the host's client area.
-RECT placeInParent(HWND window)
-{
-    RECT place{};
-    GetWindowRect(window, &place);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
-    return place;
 }
 
 std::string requestPath(const std::string& requestLine)
