@@ -4,7 +4,7 @@
 add_library(varnelle_options INTERFACE)
 if(MSVC)
   target_compile_options(varnelle_options INTERFACE
-    /W4 /WX /utf-8 /source-charset:utf-8 /execution-charset:.936)
+    /W4 /WX /source-charset:utf-8 /execution-charset:.936)
 else()
   target_compile_options(varnelle_options INTERFACE
     -Wall -Wextra -Werror -fexec-charset=GBK -finput-charset=UTF-8)
