@@ -82,9 +82,9 @@ private:
 
 UrlListFile::UrlListFile(std::string directory) : path_(urlListFilePath(directory)) {}
 
-std::string UrlListFile::urlListFilePathBesideProgram()
+UrlListFile UrlListFile::besideProgram()
 {
-    return urlListFilePath(programDirectory());
+    return UrlListFile(programDirectory());
 }
 
 std::string UrlListFile::loadUrlListText()

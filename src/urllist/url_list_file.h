@@ -8,8 +8,10 @@ namespace urllist {
 
 class UrlListFile {
 public:
-    // The list file in the folder of the program's executable.
+    // No file yet: the program gives it its path once it knows its folder.
     UrlListFile() = default;
+    // The list file in the folder of the program's executable.
+    static UrlListFile besideProgram();
     // The list file in `directory` (a folder path without a trailing backslash).
     explicit UrlListFile(std::string directory);
 
@@ -31,10 +33,8 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-    std::string path_ = urlListFilePathBesideProgram();
+    std::string path_;
     bool saveRefused_ = false;
-
-    static std::string urlListFilePathBesideProgram();
 };
 
 } // namespace urllist

@@ -453,10 +453,10 @@ TEST_F(UrlListFileTest, LeftoverTemporaryFileIsReplaced)
     expectOnlyTheListFile();
 }
 
-// The default object keeps the list beside the program.
+// The list file beside the program.
 TEST(UrlListFileBesideProgram, DefaultPathIsInTheProgramFolder)
 {
-    EXPECT_EQ(urllist::UrlListFile().path(), programFolder() + "\\" + kListFileName);
+    EXPECT_EQ(urllist::UrlListFile::besideProgram().path(), programFolder() + "\\" + kListFileName);
     EXPECT_EQ(urllist::programDirectory(), programFolder());
 }
 

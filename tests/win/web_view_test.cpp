@@ -19,6 +19,7 @@
 #include "platform/com_ptr.h"
 #include "platform/web_view.h"
 #include "support/geometry.h"
+#include "support/pump.h"
 
 using platform::ComPtr;
 using platform::WebView;
@@ -29,29 +30,14 @@ namespace {
 // Generous: in a prefix still setting itself up, Wine waits seconds for RPC on every navigation.
 constexpr DWORD kPatienceMs = 60000;
 
-// Runs the thread's message loop until `done` holds or the time is up; returns `done()`.
 bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatienceMs)
 {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        if (done()) {
-            return true;
-        }
-        if (GetTickCount() - start >= timeoutMs) {
-            return done();
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    return testsupport::pumpUntil(done, timeoutMs);
 }
 
 void pumpFor(DWORD milliseconds)
 {
-    pumpUntil([] { return false; }, milliseconds);
+    testsupport::pumpMessagesFor(milliseconds);
 }
 
 // A one-thread HTTP server on 127.0.0.1: polled from the message loop, it records the request
